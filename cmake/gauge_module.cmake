@@ -1,11 +1,15 @@
-# tarvik_gauge_module(NAME <module> SOURCES <files...> [ART <recipe.cpp>] [LIBS <libs...>])
+# tarvik_gauge_module(NAME <module> SOURCES <files...> [ART <recipe.cpp>] [LIBS <libs...>] [OUTPUT_DIR <dir>])
 #
-# Builds <module>.gau in the panel root: a shared object that exports only Linkage and ImportTable.
+# Builds <module>.gau in the panel root (or OUTPUT_DIR, for test fixtures that no panel should list): a shared object that exports only Linkage and ImportTable.
 # The ART recipe is compiled into a build-time tool that draws every bitmap of the gauge, checks each
 # number and size against what the recipe declares, and writes them as one resource pack; the pack is
 # embedded into the module in its own ELF section, where the host's loader finds it by number.
 function(tarvik_gauge_module)
-  cmake_parse_arguments(G "" "NAME;ART" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(G "" "NAME;ART;OUTPUT_DIR" "SOURCES;LIBS" ${ARGN})
+  if(NOT G_OUTPUT_DIR)
+    set(G_OUTPUT_DIR ${TARVIK_PANEL_ROOT})
+    set_property(GLOBAL APPEND PROPERTY TARVIK_MODULE_TARGETS gau_${G_NAME})
+  endif()
   set(target gau_${G_NAME})
   set(res_sources "")
   if(G_ART)
@@ -31,11 +35,10 @@ function(tarvik_gauge_module)
   target_link_libraries(${target} PRIVATE tarvik_sdk tarvik_win32 ${G_LIBS})
   set_target_properties(${target} PROPERTIES
     PREFIX "" OUTPUT_NAME ${G_NAME} SUFFIX ".gau"
-    LIBRARY_OUTPUT_DIRECTORY ${TARVIK_PANEL_ROOT}
+    LIBRARY_OUTPUT_DIRECTORY ${G_OUTPUT_DIR}
     CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
-    BUILD_RPATH "$ORIGIN" INSTALL_RPATH "$ORIGIN")
+    BUILD_RPATH "$ORIGIN;${TARVIK_PANEL_ROOT}" INSTALL_RPATH "$ORIGIN")
   # Only Linkage and ImportTable leave the module; its own references bind inside it.
   target_link_options(${target} PRIVATE
     -Wl,--version-script=${CMAKE_SOURCE_DIR}/cmake/gauge_exports.map -Wl,-Bsymbolic -Wl,--no-undefined)
-  set_property(GLOBAL APPEND PROPERTY TARVIK_MODULE_TARGETS ${target})
 endfunction()

@@ -44,7 +44,7 @@ private:
     std::vector<uint8_t> pixels_;
 };
 
-// Text in the artwork's pixel fonts. `size` picks the face: 5 (a 3 x 5 face for tiny labels), 7 (5 x 7),
+// Text in the panel's pixel fonts. `size` picks the face: 5 or 6 (4 x 6), 7 (5 x 7), 8 (5 x 8),
 // 9 (6 x 9). Anchors: text(...) puts the top-left corner at (x, y); centred_text centres on (x, y).
 int text_width(std::string_view s, int size = 7);
 int text_height(int size = 7);
