@@ -205,6 +205,9 @@ PanelServices& panel_services() {
 Host::Host(VariableSource& vars, KeySink& keys) : vars_(vars), keys_(keys) {}
 
 Host::~Host() {
+    // The hooks may belong to objects already gone by now; the closing kills report to nobody.
+    on_service_call = nullptr;
+    on_plot = nullptr;
     while (!gauges_.empty()) remove_gauge(gauges_.back().get());
 }
 
