@@ -4,6 +4,7 @@
 #include <string>
 
 #include "probe.h"
+#include "render.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ void usage(FILE* f) {
             "\n"
             "commands:\n"
             "  probe MODULE [STEP...]   drive one gauge step by step and print its state as JSON\n"
+            "  render MODULE_OR_PANEL_FILE --out FILE.png [--scale S]   draw a gauge or a panel to PNG\n"
             "\n"
             "Run 'tarvik COMMAND --help' for a command's options.\n");
 }
@@ -30,6 +32,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (cmd == "probe") return apps::probe_main(argc - 1, argv + 1);
+    if (cmd == "render") return apps::render_main(argc - 1, argv + 1);
     fprintf(stderr, "tarvik: unknown command '%s'\n", cmd.c_str());
     usage(stderr);
     return 2;

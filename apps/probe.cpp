@@ -85,6 +85,8 @@ bool parse_double(const std::string& s, double& out) {
     return *end == '\0' && errno != ERANGE;
 }
 
+}  // namespace
+
 // Applies --set to the variables; returns an error message, or empty on success.
 std::string apply_set(host::MemoryVariables& vars, const std::string& arg) {
     const auto eq = arg.find('=');
@@ -115,8 +117,6 @@ std::string apply_set(host::MemoryVariables& vars, const std::string& arg) {
     }
     return {};
 }
-
-}  // namespace
 
 int probe_main(int argc, char** argv) {
     std::string module_arg;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "host/catalogue.h"
+#include "host/compositor.h"
 
 namespace apps {
 
@@ -22,14 +23,7 @@ const char* kind_name(int32_t kind) {
 }
 
 bool highlight_range(const StringElement& s, int32_t selection, int32_t& first, int32_t& last) {
-    if (!s.highlights || selection == 0) return false;
-    for (int i = 0; i < 64 && s.highlights[i].selection != 0; ++i)
-        if (s.highlights[i].selection == selection) {
-            first = s.highlights[i].first;
-            last = s.highlights[i].last;
-            return true;
-        }
-    return false;
+    return host::highlight_range(s, selection, first, last);
 }
 
 namespace {
