@@ -9,6 +9,13 @@ using namespace art;
 
 // [SECTION] Fixed art shared by the background and the masks drawn over it
 
+namespace {
+// Not quite black: the background and the sphere's mask are drawn with black as their colour key, and
+// the screen and the symbol must hide what lies behind them.
+constexpr Colour SCREEN = GREY_RAMP + 1;
+constexpr Colour SYMBOL_FILL = SCREEN;
+}  // namespace
+
 void draw_attitude_frame(Canvas& c, int ox, int oy) {
     const double cx = SYMBOL_X - ox + 0.5, cy = SYMBOL_Y - oy + 0.5;
     // Bank scale: long marks at 0, 30 and 60 degrees, short at 10, 20 and 45, outside the pointer's path.
@@ -16,7 +23,12 @@ void draw_attitude_frame(Canvas& c, int ox, int oy) {
         double deg, r1;
     } marks[] = {{10, 37}, {20, 37}, {30, 39}, {45, 37}, {60, 39}};
     for (auto m : marks)
-        for (double side : {-1.0, 1.0}) c.radial(cx, cy, 35, m.r1, -90 + side * m.deg, 1.2, WHITE);
+        for (double side : {-1.0, 1.0}) {
+            const double a = (-90 + side * m.deg) * M_PI / 180.0;
+            auto at = [&](double r, double v0, double f) { return static_cast<int>(std::floor(v0 + r * f)); };
+            c.line(at(35, cx, std::cos(a)), at(35, cy, std::sin(a)), at(m.r1, cx, std::cos(a)), at(m.r1, cy, std::sin(a)),
+                   WHITE);
+        }
     // The zero mark: a small fixed triangle pointing down at the scale.
     outlined_triangle(c, cx - 3, cy - 39.5, cx + 3, cy - 39.5, cx, cy - 35.5, WHITE, WHITE);
     // Aircraft symbol: two L-shaped wing bars and the centre square, black with a white outline.
@@ -24,16 +36,16 @@ void draw_attitude_frame(Canvas& c, int ox, int oy) {
         const int inner = static_cast<int>(cx) + side * 9, outer = static_cast<int>(cx) + side * 22;
         const int x0 = std::min(inner, outer), w = std::abs(outer - inner) + 1;
         const int y = static_cast<int>(cy) - 1;
-        c.fill_rect(x0, y, w, 3, BLACK);
+        c.fill_rect(x0, y, w, 3, SYMBOL_FILL);
         c.rect(x0, y, w, 3, WHITE);
         // The bar's inner end turns down.
         const int leg_x = side < 0 ? x0 + w - 3 : x0;
-        c.fill_rect(leg_x, y, 3, 7, BLACK);
+        c.fill_rect(leg_x, y, 3, 7, SYMBOL_FILL);
         c.rect(leg_x, y, 3, 7, WHITE);
-        c.fill_rect(leg_x + 1, y + 1, 1, 1, BLACK);
+        c.fill_rect(leg_x + 1, y + 1, 1, 1, SYMBOL_FILL);
     }
     c.fill_rect(static_cast<int>(cx) - 1, static_cast<int>(cy) - 1, 3, 3, WHITE);
-    c.set(static_cast<int>(cx), static_cast<int>(cy), BLACK);
+    c.set(static_cast<int>(cx), static_cast<int>(cy), SYMBOL_FILL);
 }
 
 namespace {
@@ -60,13 +72,14 @@ void draw_heading_pointer_and_mag(Canvas& c, int ox, int oy) {
     // The fixed pointer, a white triangle standing on the card's top edge.
     outlined_triangle(c, SYMBOL_X - ox - 3.0, 131 - oy, SYMBOL_X - ox + 4.0, 131 - oy, SYMBOL_X - ox + 0.5,
                       137.5 - oy, WHITE, WHITE);
-    text(c, 84 - ox, 154 - oy, "MAG", GREEN, 6);
+    // MAG beside the heading readout, inside the card's ring of labels.
+    text(c, 61 - ox, 154 - oy, "MAG", GREEN, 6);
 }
 
 // [SECTION] Background and data page
 
 Canvas background() {
-    Canvas c(156, 163, BLACK);
+    Canvas c(156, 163, SCREEN);
     // Flight mode annunciation window: three fields across the top.
     for (int x : {53, 88}) c.fill_rect(x, 5, 1, 14, MID_GREY);
     draw_attitude_frame(c, 0, 0);
@@ -120,10 +133,12 @@ Canvas data_page() {
 // [SECTION] Icons and small images
 
 Canvas marker_beacon(int k) {
+    // Image 0 is the empty annunciator: it lies on the sphere, so it is drawn as a dark frame.
     Canvas c(5, 5, BLACK);
     const char* letters[] = {"", "O", "M", "I"};
-    const Colour colours[] = {BLACK, GREEN, AMBER, GREY};
-    if (k > 0) micro_centred(c, 2 + (k == 2 ? 1 : 0), 0, letters[k], colours[k]);
+    const Colour colours[] = {DARK_GREY, GREEN, AMBER, GREY};
+    if (k == 0) c.rect(0, 0, 5, 5, colours[0]);
+    else micro_text(c, (5 - micro_width(letters[k])) / 2, 0, letters[k], colours[k]);
     return c;
 }
 

@@ -125,13 +125,20 @@ void turned_text(Canvas& c, double cx, double cy, double deg, std::string_view s
     for (auto [x, y] : ink.px) on[static_cast<size_t>(y * w + x)] = true;
     const double a = deg * M_PI / 180.0, ca = std::cos(a), sa = std::sin(a);
     const int r = static_cast<int>(std::ceil(std::hypot(w, h))) + 1;
+    // Each pixel is inked when enough of it, sampled on a 4 x 4 grid, falls on the turned strokes:
+    // thin strokes stay whole where a single sample would break them.
+    constexpr int N = 4;
     for (int y = static_cast<int>(cy) - r; y <= static_cast<int>(cy) + r; ++y)
         for (int x = static_cast<int>(cx) - r; x <= static_cast<int>(cx) + r; ++x) {
-            // Turn the destination pixel's centre back into the text's frame.
-            const double px = x + 0.5 - cx, py = y + 0.5 - cy;
-            const double tx = ca * px + sa * py + mx, ty = -sa * px + ca * py + my;
-            const int ix = static_cast<int>(std::floor(tx)), iy = static_cast<int>(std::floor(ty));
-            if (ix >= 0 && iy >= 0 && ix < w && iy < h && on[static_cast<size_t>(iy * w + ix)]) c.set(x, y, colour);
+            int hits = 0;
+            for (int sy = 0; sy < N; ++sy)
+                for (int sx = 0; sx < N; ++sx) {
+                    const double px = x + (sx + 0.5) / N - cx, py = y + (sy + 0.5) / N - cy;
+                    const double tx = ca * px + sa * py + mx, ty = -sa * px + ca * py + my;
+                    const int ix = static_cast<int>(std::floor(tx)), iy = static_cast<int>(std::floor(ty));
+                    if (ix >= 0 && iy >= 0 && ix < w && iy < h && on[static_cast<size_t>(iy * w + ix)]) ++hits;
+                }
+            if (hits * 100 >= 35 * N * N) c.set(x, y, colour);
         }
 }
 
